@@ -38,7 +38,9 @@ void Panel::Form_Load() {
     port_.SetPortOpen(true);
 }
 
-void Panel::ExposureSel_Click() { StoreExposure(state_, display_.ExposureText()); }
+void Panel::ExposureSel_Click() {
+    StoreExposure(state_, display_.ExposureText());
+}
 
 void Panel::CloseAndEnd() {
     if (port_.PortOpen()) {
@@ -47,7 +49,6 @@ void Panel::CloseAndEnd() {
     lifecycle_.EndProgram(0);
     std::abort();  // EndProgram never returns; should it, nothing more may run
 }
-
 
 void Panel::Load() {
     Guarded([this] { Form_Load(); });

@@ -26,7 +26,9 @@ double ExposureFactor(std::string_view text) {
     return value;
 }
 
-double FactorOrDefault(std::string_view text) { return text.empty() ? 1.0 : ExposureFactor(text); }
+double FactorOrDefault(std::string_view text) {
+    return text.empty() ? 1.0 : ExposureFactor(text);
+}
 
 void StoreExposure(PanelState& state, std::string_view selected_text) {
     state.ExposureValue = state.StepDelayCount * FactorOrDefault(selected_text);

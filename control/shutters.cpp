@@ -28,9 +28,13 @@ void Shutters::Toggle(int shutter) {
     }
 }
 
-void Shutters::AllOpen() { ToggleAll(kTrue, Shape::Shape11, Shape::Shape10); }
+void Shutters::AllOpen() {
+    ToggleAll(kTrue, Shape::Shape11, Shape::Shape10);
+}
 
-void Shutters::AllClose() { ToggleAll(kFalse, Shape::Shape10, Shape::Shape11); }
+void Shutters::AllClose() {
+    ToggleAll(kFalse, Shape::Shape10, Shape::Shape11);
+}
 
 void Shutters::ToggleAll(Boolean forced, Shape goes_off, Shape goes_on) {
     // Forcing the flags first means every shutter gets its command, whatever

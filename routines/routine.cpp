@@ -14,6 +14,8 @@ constexpr std::array<Routine, 3> kRoutines = {{
 }};
 }  // namespace
 
-const Routine& RoutineNumber(int number) { return kRoutines.at(static_cast<std::size_t>(number - 1)); }
+const Routine& RoutineNumber(int number) {
+    return kRoutines.at(static_cast<std::size_t>(number - 1));
+}
 
 }  // namespace kelvoria::routines

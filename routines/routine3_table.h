@@ -68,8 +68,8 @@ inline constexpr Step kRoutine3[] = {
     /* 54 */ {U, {close(4), open(3), yield, test}, {3}},
     /* 55 */ {U, {close(3), open(2), yield, test}, {2}},
     // Step 56 waits a second time halfway, with no yield between its halves.
-    /* 56 */ {U, {close(2), open(1), wait(U), close(1), open(4), open(5), open(6), yield, test},
-              {4, 5, 6}},
+    /* 56 */
+    {U, {close(2), open(1), wait(U), close(1), open(4), open(5), open(6), yield, test}, {4, 5, 6}},
     /* 57 */ {U, {close(4), close(5), close(6), open(1), open(2), open(3), yield, test}, {1, 2, 3}},
     /* 58 */ {U, {close(1), close(2), close(3), yield, test}, none},
 };

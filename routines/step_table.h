@@ -31,13 +31,17 @@ struct Action {
     std::uint8_t arg = 0;  // the shutter, or the Wait
 };
 
-constexpr Action open(int shutter) { return {Action::Kind::Open, static_cast<std::uint8_t>(shutter)}; }
+constexpr Action open(int shutter) {
+    return {Action::Kind::Open, static_cast<std::uint8_t>(shutter)};
+}
 constexpr Action close(int shutter) {
     return {Action::Kind::Close, static_cast<std::uint8_t>(shutter)};
 }
 inline constexpr Action yield{Action::Kind::Yield};
 inline constexpr Action test{Action::Kind::Test};
-constexpr Action wait(Wait limit) { return {Action::Kind::WaitFor, static_cast<std::uint8_t>(limit)}; }
+constexpr Action wait(Wait limit) {
+    return {Action::Kind::WaitFor, static_cast<std::uint8_t>(limit)};
+}
 
 // A set of shutters, bit n-1 for shutter n.
 struct Shutters {

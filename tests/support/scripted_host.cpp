@@ -20,7 +20,9 @@ ScriptedHost::ScriptedHost() : panel_(*this, *this, *this, *this) {
     }
 }
 
-void ScriptedHost::Load() { panel_.Load(); }
+void ScriptedHost::Load() {
+    panel_.Load();
+}
 
 std::optional<int> ScriptedHost::Click(Control control) {
     try {
@@ -45,7 +47,9 @@ void ScriptedHost::AtYield(int nth, std::function<void()> hook) {
     at_yield_.emplace(nth, std::move(hook));
 }
 
-void ScriptedHost::FailWrite(std::size_t nth) { fail_write_ = nth; }
+void ScriptedHost::FailWrite(std::size_t nth) {
+    fail_write_ = nth;
+}
 
 void ScriptedHost::Paint(Shape shape, Colour colour) {
     fill[shape] = colour;
@@ -54,7 +58,9 @@ void ScriptedHost::Paint(Shape shape, Colour colour) {
     log.emplace_back(text);
 }
 
-void ScriptedHost::AddExposureItem(std::string_view text) { items.emplace_back(text); }
+void ScriptedHost::AddExposureItem(std::string_view text) {
+    items.emplace_back(text);
+}
 
 std::string ScriptedHost::ExposureText() const {
     return selected_ < 0 ? std::string() : items.at(static_cast<std::size_t>(selected_));

@@ -1,0 +1,81 @@
+# Shared by the end-to-end tests: a virtual display with a window manager, the
+# controller simulator on a pseudo-terminal standing in for port 1, and the
+# real panel. Source it, then call e2e_start.
+set -euo pipefail
+
+: "${PANEL:?PANEL must name the panel executable}"
+: "${SIM:?SIM must name the controller simulator}"
+WORK=$(mktemp -d)
+PIDS=()
+PANEL_PID=""
+MAIN_SHELL=$BASHPID
+
+cleanup() {
+  # Command substitutions must not tear the display down.
+  [ "$BASHPID" = "$MAIN_SHELL" ] || return 0
+  for pid in $PANEL_PID "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in $PANEL_PID "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits until a command succeeds, at most $1 tenths of a second.
+wait_for() {
+  local tenths=$1; shift
+  for ((i = 0; i < tenths; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+e2e_start_display() {
+  Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$WORK/display" >/dev/null 2>&1 &
+  PIDS+=($!)
+  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+  openbox >/dev/null 2>&1 &
+  PIDS+=($!)
+  wait_for 50 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+}
+
+e2e_start_sim() {
+  "$SIM" --record "$WORK/line.bin" --path-file "$WORK/port" >"$WORK/sim.log" 2>&1 &
+  PIDS+=($!)
+  wait_for 50 test -s "$WORK/port" || fail "simulator did not start"
+  export KELVORIA_PORT1=$(cat "$WORK/port")
+}
+
+# Starts the panel; PANEL_PID is its process.
+e2e_start_panel() {
+  "$PANEL" >"$WORK/panel.out" 2>"$WORK/panel.err" &
+  PANEL_PID=$!
+}
+
+window_of() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# Clicks at a point of a window's client area, in pixels.
+click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# The bytes on the line so far, as hex pairs separated by spaces.
+line_bytes() { od -An -v -tx1 "$WORK/line.bin" 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+
+expect_bytes() {
+  local want=$1
+  wait_for 30 bash -c "[ \"\$(od -An -v -tx1 '$WORK/line.bin' | tr -s ' \n' ' ' | sed 's/^ //; s/ \$//')\" = '$want' ]" ||
+    fail "line carries '$(line_bytes)', expected '$want'"
+}
+
+# Waits for the panel to end and checks its status.
+expect_exit() {
+  local want=$1 status=0
+  for ((i = 0; i < 50; i++)); do kill -0 "$PANEL_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$PANEL_PID" 2>/dev/null && fail "panel still running"
+  wait "$PANEL_PID" || status=$?
+  [ "$status" -eq "$want" ] || fail "panel ended with status $status, expected $want"
+}
+
+# The colour at a point of a window, as #rrggbb.
+colour_at() {
+  import -window "$1" "$WORK/shot.png"
+  convert "$WORK/shot.png" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | sed 's/^/#/' | tr 'A-F' 'a-f'
+}

@@ -9,7 +9,9 @@
 
 namespace kelvoria {
 
-void QtEventPump::PumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtEventPump::PumpEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtLifecycle::ReportFailure(const PanelFailure& failure) {
     const std::string text = failure.message();

@@ -21,7 +21,9 @@ namespace {
 // cannot hang the exit.
 constexpr std::chrono::milliseconds kDrainTimeout{2000};
 
-std::string Text(const QString& s) { return s.toStdString(); }
+std::string Text(const QString& s) {
+    return s.toStdString();
+}
 
 [[noreturn]] void Fail(FailureCode code, const QString& device, const QString& why) {
     throw PanelFailure(code, Text(device + ": " + why));
@@ -48,7 +50,8 @@ QString SerialLink::DeviceFor(std::int16_t port) {
 
 void SerialLink::SetSettings(std::string_view settings) {
     // "baud,parity,data bits,stop bits", for instance "9600,N,8,1".
-    const QStringList parts = QString::fromUtf8(settings.data(), qsizetype(settings.size())).split(',');
+    const QStringList parts =
+        QString::fromUtf8(settings.data(), qsizetype(settings.size())).split(',');
     bool baud_ok = false, bits_ok = false, stop_ok = false;
     const int baud = parts.value(0).toInt(&baud_ok);
     const int bits = parts.value(2).toInt(&bits_ok);
@@ -68,9 +71,13 @@ void SerialLink::SetSettings(std::string_view settings) {
     port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
-void SerialLink::SetCommPort(std::int16_t port) { comm_port_ = port; }
+void SerialLink::SetCommPort(std::int16_t port) {
+    comm_port_ = port;
+}
 
-bool SerialLink::PortOpen() const { return port_.isOpen(); }
+bool SerialLink::PortOpen() const {
+    return port_.isOpen();
+}
 
 void SerialLink::SetPortOpen(bool open) {
     if (open && !port_.isOpen()) {
@@ -98,11 +105,11 @@ void SerialLink::Open() {
     port_.setPortName(device_);
     if (!port_.open(QIODevice::WriteOnly)) {
         const auto error = port_.error();
-        const FailureCode code = error == QSerialPort::DeviceNotFoundError ? FailureCode::PortMissing
-                                 : error == QSerialPort::PermissionError   ? FailureCode::PortInUse
-                                 : error == QSerialPort::UnsupportedOperationError
-                                     ? FailureCode::NotASerialLine
-                                     : FailureCode::PortOpenFailed;
+        const FailureCode code =
+            error == QSerialPort::DeviceNotFoundError         ? FailureCode::PortMissing
+            : error == QSerialPort::PermissionError           ? FailureCode::PortInUse
+            : error == QSerialPort::UnsupportedOperationError ? FailureCode::NotASerialLine
+                                                              : FailureCode::PortOpenFailed;
         Fail(code, device_, port_.errorString());
     }
 #ifndef Q_OS_WIN

@@ -25,13 +25,16 @@
 namespace {
 
 volatile sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int) {
+    g_stop = 1;
+}
 
 std::string Now() {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
     std::tm local{};
     localtime_r(&seconds, &local);
     char text[32];
@@ -63,7 +66,8 @@ int main(int argc, char* argv[]) {
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        std::fprintf(stderr, "kelvoria-controller-sim: no pseudo-terminal: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "kelvoria-controller-sim: no pseudo-terminal: %s\n",
+                     std::strerror(errno));
         return 1;
     }
     const char* device = ptsname(master);
@@ -75,13 +79,15 @@ int main(int argc, char* argv[]) {
     }
     FILE* record = nullptr;
     if (record_path && !(record = std::fopen(record_path, "wb"))) {
-        std::fprintf(stderr, "kelvoria-controller-sim: %s: %s\n", record_path, std::strerror(errno));
+        std::fprintf(stderr, "kelvoria-controller-sim: %s: %s\n", record_path,
+                     std::strerror(errno));
         return 1;
     }
     if (path_file) {
         FILE* f = std::fopen(path_file, "w");
         if (!f) {
-            std::fprintf(stderr, "kelvoria-controller-sim: %s: %s\n", path_file, std::strerror(errno));
+            std::fprintf(stderr, "kelvoria-controller-sim: %s: %s\n", path_file,
+                         std::strerror(errno));
             return 1;
         }
         std::fprintf(f, "%s\n", device);

@@ -10,7 +10,9 @@
 namespace kelvoria::layout {
 
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 inline constexpr int kClientWidth = 12015;
 inline constexpr int kClientHeight = 5925;
@@ -29,19 +31,32 @@ struct ButtonPlace {
 
 // In the window's stacking order, topmost first.
 inline constexpr std::array<ButtonPlace, 13> kButtons = {{
-    {Control::SHUTTER4, "SHUTTER4", "&4", "Shutter 4", InFrame::No, 6480, 1920, 375, 375, 4, Bold::Yes},
-    {Control::SHUTTER5, "SHUTTER5", "&5", "Shutter 5", InFrame::No, 7080, 3840, 375, 375, 5, Bold::Yes},
-    {Control::SHUTTER6, "SHUTTER6", "&6", "Shutter 6", InFrame::No, 10320, 2040, 375, 375, 6, Bold::Yes},
-    {Control::SHUTTER1, "SHUTTER1", "&1", "Shutter 1", InFrame::No, 600, 3480, 375, 375, 1, Bold::Yes},
-    {Control::ROUTINE1, "ROUTINE1", "ROUTINE 1", "Routine 1", InFrame::No, 120, 5280, 1095, 375, 7, Bold::No},
-    {Control::SHUTTER2, "SHUTTER2", " ", "Shutter 2", InFrame::No, 3480, 1560, 375, 375, 2, Bold::Yes},
-    {Control::SHUTTER3, "SHUTTER3", "&3", "Shutter 3", InFrame::No, 4680, 3720, 375, 375, 3, Bold::Yes},
-    {Control::ROUTINE2, "ROUTINE2", "ROUTINE 2", "Routine 2", InFrame::No, 1320, 5280, 1095, 375, 9, Bold::No},
-    {Control::ROUTINE5, "ROUTINE5", "ALL &CLOSE", "All close", InFrame::Yes, 4920, 5280, 1095, 375, 12, Bold::No},
-    {Control::ROUTINE4, "ROUTINE4", "ALL &OPEN", "All open", InFrame::Yes, 3720, 5280, 1095, 375, 11, Bold::No},
-    {Control::ENDPROGRAM, "ENDPROGRAM", "END PROGRAM", "End program", InFrame::Yes, 6600, 5280, 1695, 375, 13, Bold::Yes},
-    {Control::ROUTINE3, "ROUTINE3", "ROUTINE 3", "Routine 3", InFrame::Yes, 2520, 5280, 1095, 375, 10, Bold::No},
-    {Control::ExposureSel, "ExposureSel", "", "Set exposure in seconds", InFrame::Yes, 1440, 4680, 615, 450, 8, Bold::Yes},
+    {Control::SHUTTER4, "SHUTTER4", "&4", "Shutter 4", InFrame::No, 6480, 1920, 375, 375, 4,
+     Bold::Yes},
+    {Control::SHUTTER5, "SHUTTER5", "&5", "Shutter 5", InFrame::No, 7080, 3840, 375, 375, 5,
+     Bold::Yes},
+    {Control::SHUTTER6, "SHUTTER6", "&6", "Shutter 6", InFrame::No, 10320, 2040, 375, 375, 6,
+     Bold::Yes},
+    {Control::SHUTTER1, "SHUTTER1", "&1", "Shutter 1", InFrame::No, 600, 3480, 375, 375, 1,
+     Bold::Yes},
+    {Control::ROUTINE1, "ROUTINE1", "ROUTINE 1", "Routine 1", InFrame::No, 120, 5280, 1095, 375, 7,
+     Bold::No},
+    {Control::SHUTTER2, "SHUTTER2", " ", "Shutter 2", InFrame::No, 3480, 1560, 375, 375, 2,
+     Bold::Yes},
+    {Control::SHUTTER3, "SHUTTER3", "&3", "Shutter 3", InFrame::No, 4680, 3720, 375, 375, 3,
+     Bold::Yes},
+    {Control::ROUTINE2, "ROUTINE2", "ROUTINE 2", "Routine 2", InFrame::No, 1320, 5280, 1095, 375, 9,
+     Bold::No},
+    {Control::ROUTINE5, "ROUTINE5", "ALL &CLOSE", "All close", InFrame::Yes, 4920, 5280, 1095, 375,
+     12, Bold::No},
+    {Control::ROUTINE4, "ROUTINE4", "ALL &OPEN", "All open", InFrame::Yes, 3720, 5280, 1095, 375,
+     11, Bold::No},
+    {Control::ENDPROGRAM, "ENDPROGRAM", "END PROGRAM", "End program", InFrame::Yes, 6600, 5280,
+     1695, 375, 13, Bold::Yes},
+    {Control::ROUTINE3, "ROUTINE3", "ROUTINE 3", "Routine 3", InFrame::Yes, 2520, 5280, 1095, 375,
+     10, Bold::No},
+    {Control::ExposureSel, "ExposureSel", "", "Set exposure in seconds", InFrame::Yes, 1440, 4680,
+     615, 450, 8, Bold::Yes},
 }};
 
 struct FramePlace {

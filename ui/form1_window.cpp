@@ -18,7 +18,9 @@ QRect Place(int left, int top, int width, int height) {
     using layout::Px;
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 }  // namespace
 
 Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
@@ -50,15 +52,16 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
         label->setObjectName(Q(l.name));
         label->setGeometry(Place(l.left, l.top, l.width, l.height));
         label->setFont(PanelFont(true, l.underlined));
-        label->setAlignment(l.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(l.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                      : Qt::AlignLeft | Qt::AlignTop);
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setAutoFillBackground(false);
     }
 
     // Created bottom-most first, so Shape1 ends on top of Shape11.
     for (auto it = layout::kCircles.rbegin(); it != layout::kCircles.rend(); ++it) {
-        auto* circle = new Circle(it->start, it->outlined ? std::optional(IndicatorOutline)
-                                                          : std::nullopt, frame);
+        auto* circle = new Circle(
+            it->start, it->outlined ? std::optional(IndicatorOutline) : std::nullopt, frame);
         circle->setObjectName(QStringLiteral("Shape%1").arg(ShapeNumber(it->shape)));
         circle->setGeometry(Place(it->left, it->top, it->width, it->height));
         circles_[it->shape] = circle;
@@ -66,7 +69,8 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
 
     std::map<int, QWidget*> by_tab;
     for (auto it = layout::kButtons.rbegin(); it != layout::kButtons.rend(); ++it) {
-        QWidget* container = it->in_frame == layout::InFrame::Yes ? static_cast<QWidget*>(frame) : this;
+        QWidget* container =
+            it->in_frame == layout::InFrame::Yes ? static_cast<QWidget*>(frame) : this;
         QWidget* widget = nullptr;
         if (it->control == Control::ExposureSel) {
             exposure_ = new QListWidget(container);
@@ -114,21 +118,35 @@ void Form1Window::Deliver(Control control) {
     }
 }
 
-void Form1Window::Paint(Shape shape, Colour fill) { circles_.at(shape)->SetFill(fill); }
+void Form1Window::Paint(Shape shape, Colour fill) {
+    circles_.at(shape)->SetFill(fill);
+}
 
-void Form1Window::AddExposureItem(std::string_view text) { exposure_->addItem(Q(text)); }
+void Form1Window::AddExposureItem(std::string_view text) {
+    exposure_->addItem(Q(text));
+}
 
 std::string Form1Window::ExposureText() const {
     const auto selected = exposure_->selectedItems();
     return selected.isEmpty() ? std::string() : selected.first()->text().toStdString();
 }
 
-float Form1Window::OuterWidth() const { return float(frameGeometry().width()); }
-float Form1Window::OuterHeight() const { return float(frameGeometry().height()); }
-float Form1Window::ScreenWidth() const { return float(screen()->geometry().width()); }
-float Form1Window::ScreenHeight() const { return float(screen()->geometry().height()); }
+float Form1Window::OuterWidth() const {
+    return float(frameGeometry().width());
+}
+float Form1Window::OuterHeight() const {
+    return float(frameGeometry().height());
+}
+float Form1Window::ScreenWidth() const {
+    return float(screen()->geometry().width());
+}
+float Form1Window::ScreenHeight() const {
+    return float(screen()->geometry().height());
+}
 
-void Form1Window::MoveTo(float left, float top) { move(qRound(left), qRound(top)); }
+void Form1Window::MoveTo(float left, float top) {
+    move(qRound(left), qRound(top));
+}
 
 void Form1Window::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program, even from inside a routine's yield.

@@ -7,7 +7,7 @@ e2e_start_sim
 e2e_start_panel
 W=$(window_of "KELVORIA 2001")
 click_at "$W" 256 364   # ALL OPEN
-xdotool windowactivate --sync "$W" key alt+F4
+press_until_panel_ends "$W" alt+F4
 expect_exit 0
 expect_bytes "80 82 84 90 92 94"
 echo "PASS"

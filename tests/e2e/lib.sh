@@ -35,7 +35,7 @@ e2e_start_display() {
   export DISPLAY=":$(head -n1 "$WORK/display")"
   openbox >/dev/null 2>&1 &
   PIDS+=($!)
-  wait_for 50 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+  wait_for 50 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q \"window id\"" || fail "openbox did not start"
 }
 
 e2e_start_sim() {
@@ -78,4 +78,16 @@ expect_exit() {
 colour_at() {
   import -window "$1" "$WORK/shot.png"
   convert "$WORK/shot.png" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | sed 's/^/#/' | tr 'A-F' 'a-f'
+}
+
+# Activates a window and presses a key on it, again until the panel has ended:
+# a freshly mapped window may not take the focus at the first try.
+press_until_panel_ends() {
+  local window=$1 key=$2
+  for ((i = 0; i < 20; i++)); do
+    kill -0 "$PANEL_PID" 2>/dev/null || return 0
+    timeout 2 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    xdotool key "$key" >/dev/null 2>&1 || true
+    sleep 0.3
+  done
 }

@@ -7,6 +7,6 @@ export KELVORIA_PORT1="$WORK/no-such-device"
 e2e_start_panel
 B=$(window_of "Kelvoria Shutter Display")
 grep -q "Error 1001: Serial port 1 does not exist" "$WORK/panel.err" || fail "no error on stderr: $(cat "$WORK/panel.err")"
-xdotool windowactivate --sync "$B" key Return
+press_until_panel_ends "$B" Return
 expect_exit 1
 echo "PASS"

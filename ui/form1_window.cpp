@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +11,11 @@
 #include "ui/circle.h"
 #include "ui/fonts.h"
 #include "ui/form1_layout.h"
+
+// The pictures are compiled into this library; register them before use.
+static void LoadPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace kelvoria {
 
@@ -24,7 +30,9 @@ QString Q(std::string_view s) {
 }  // namespace
 
 Form1Window::Form1Window(QWidget* parent) : QWidget(parent) {
+    LoadPictures();
     setObjectName("Form1");
+    setWindowIcon(QIcon(":/pictures/icon.png"));
     setWindowTitle(Q(layout::kCaption));
     resize(layout::Px(layout::kClientWidth), layout::Px(layout::kClientHeight));
     // Sizable: the window may grow, but nothing in it moves or scales.

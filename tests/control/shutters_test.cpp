@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "control/exposure.h"
 #include "link/command_codes.h"
 #include "support/scripted_host.h"
 
@@ -97,6 +98,27 @@ TEST(AllOpenClose, ForcedCodesEveryTimeAndQueuedClickBetweenTwoAndThree) {
                                                      0x80, 0x82, 0x81, 0x84, 0x90, 0x92, 0x94}));
     EXPECT_EQ(host.fill.at(Shape::Shape10), IndicatorOn);
     EXPECT_EQ(host.fill.at(Shape::Shape11), IndicatorOff);
+}
+
+}  // namespace
+}  // namespace kelvoria::testing
+
+namespace kelvoria::testing {
+namespace {
+
+TEST(Exposure, EachItemStoresItsScaledLimitAndBadTextFails) {
+    const double factors[] = {1, 2.5, 5, 7.5, 10};
+    for (int item = 0; item < 5; ++item) {
+        ScriptedHost host;
+        host.Load();
+        host.Select(item);
+        host.Click(Control::ExposureSel);
+        EXPECT_EQ(host.state().ExposureValue, 7500000 * factors[item]) << host.items[item];
+        EXPECT_TRUE(host.bytes.empty());
+    }
+    EXPECT_THROW(ExposureFactor("2,5"), PanelFailure);
+    EXPECT_THROW(ExposureFactor("x"), PanelFailure);
+    EXPECT_EQ(FactorOrDefault(""), 1.0);
 }
 
 }  // namespace

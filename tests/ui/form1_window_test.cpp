@@ -84,9 +84,9 @@ private slots:
     }
 
     void tabChainRunsInTabIndexOrder() {
-        const QStringList order = {"SHUTTER1", "SHUTTER2", "SHUTTER3",  "SHUTTER4", "SHUTTER5",
+        const QStringList order = {"SHUTTER1", "SHUTTER2", "SHUTTER3",    "SHUTTER4", "SHUTTER5",
                                    "SHUTTER6", "ROUTINE1", "ExposureSel", "ROUTINE2", "ROUTINE3",
-                                   "ROUTINE4", "ROUTINE5", "ENDPROGRAM", "SHUTTER1"};
+                                   "ROUTINE4", "ROUTINE5", "ENDPROGRAM",  "SHUTTER1"};
         QCOMPARE(QApplication::focusWidget()->objectName(), order[0]);
         for (int i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

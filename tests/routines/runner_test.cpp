@@ -90,7 +90,7 @@ TEST(Routines, NestingBoundIgnoresStartsPastSixteen) {
     int deepest = 0;
     // A stop and a start queued at every yield: each start nests a new run
     // inside the stopped one, until the bound refuses further starts.
-    for (int i = 1; i <= 200; ++i) {
+    for (int i = 1; i <= 500; ++i) {  // a thousand clicks
         host.AtYield(i, [&] {
             deepest = std::max(deepest, host.panel().runner().ActiveRuns());
             host.Queue(Control::ROUTINE1, 2);

@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/panel.h"
 #include "app/qt_host.h"
 #include "link/serial_link.h"
 #include "ui/fonts.h"
 #include "ui/form1_window.h"
+#include "ui/splash_window.h"
 
 namespace {
 
@@ -21,6 +23,17 @@ void FatalToPlainExit(QtMsgType type, const QMessageLogContext&, const QString& 
     }
 }
 
+// The main window with everything it drives, created when first shown.
+struct MainPanel {
+    kelvoria::SerialLink port;
+    kelvoria::QtEventPump pump;
+    kelvoria::QtLifecycle lifecycle;
+    kelvoria::Form1Window window;
+    kelvoria::Panel panel{window, port, pump, lifecycle};
+
+    MainPanel() { window.Attach(&panel); }
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -32,14 +45,16 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     kelvoria::RegisterFontSubstitutes();
 
-    kelvoria::SerialLink port;
-    kelvoria::QtEventPump pump;
-    kelvoria::QtLifecycle lifecycle;
-    kelvoria::Form1Window window;
-    kelvoria::Panel panel(window, port, pump, lifecycle);
-    window.Attach(&panel);
-
-    panel.Load();
-    window.show();
+    std::unique_ptr<MainPanel> main_panel;
+    const auto show_main = [&main_panel] {
+        if (!main_panel) {
+            main_panel = std::make_unique<MainPanel>();
+            main_panel->panel.Load();
+        }
+        main_panel->window.show();
+    };
+    auto* splash = new kelvoria::SplashWindow(show_main);
+    splash->Form_Load();
+    splash->show();
     return app.exec();
 }

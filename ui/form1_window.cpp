@@ -11,11 +11,8 @@
 #include "ui/circle.h"
 #include "ui/fonts.h"
 #include "ui/form1_layout.h"
+#include "ui/pictures.h"
 
-// The pictures are compiled into this library; register them before use.
-static void LoadPictures() {
-    Q_INIT_RESOURCE(pictures);
-}
 
 namespace kelvoria {
 

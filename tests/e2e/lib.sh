@@ -45,10 +45,18 @@ e2e_start_sim() {
   export KELVORIA_PORT1=$(cat "$WORK/port")
 }
 
-# Starts the panel; PANEL_PID is its process.
-e2e_start_panel() {
+# Starts the panel; PANEL_PID is its process, SPLASH its first window.
+e2e_start_panel_splash() {
   "$PANEL" >"$WORK/panel.out" 2>"$WORK/panel.err" &
   PANEL_PID=$!
+  wait_for 100 xdotool search --onlyvisible --pid "$PANEL_PID" || fail "no splash window"
+  SPLASH=$(xdotool search --onlyvisible --pid "$PANEL_PID" | head -n1)
+}
+
+# Starts the panel and dismisses the splash with a key, as the operator does.
+e2e_start_panel() {
+  e2e_start_panel_splash
+  xdotool key --window "$SPLASH" space
 }
 
 window_of() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }

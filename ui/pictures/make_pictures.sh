@@ -23,3 +23,11 @@ eval convert -size 800x395 gradient:'#c9d3dc'-'#8e9aa6' \
 
 convert -size 16x16 xc:none -fill '#2b3038' -draw 'circle 8,8 8,0' \
   -fill '#ffff00' -draw 'circle 8,8 8,4' -colors 256 "PNG8:$here/icon.png"
+
+# The splash logo: 147 x 131, 256 colours, six shutter eyes in two rows.
+logo="-fill '#1a2a44' -draw 'roundrectangle 2,2 144,128 12,12'"
+for xy in "34,44" "73,44" "112,44" "34,88" "73,88" "112,88"; do
+  x=${xy%,*}; y=${xy#*,}
+  logo+=" -fill '#ffd200' -stroke '#8c96a0' -strokewidth 2 -draw 'circle $x,$y $((x+14)),$y'"
+done
+eval convert -size 147x131 xc:black $logo -colors 256 "PNG8:$here/logo.png"

@@ -1,0 +1,41 @@
+#include "ui/sound_control.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace kelvoria {
+
+QString SoundControl::LocalPath(const QString& windows_path) {
+#ifdef Q_OS_WIN
+    return windows_path;
+#else
+    QString rest = windows_path;
+    if (rest.size() >= 2 && rest[1] == ':') {
+        rest = rest.mid(2);
+    }
+    rest.replace('\\', '/');
+    QString root = qEnvironmentVariable("KELVORIA_DRIVE_C");
+    if (root.isEmpty()) {
+        root = QDir::homePath();
+    }
+    return QDir::cleanPath(root + '/' + rest);
+#endif
+}
+
+void SoundControl::Command(std::string_view command) {
+    if (command == "Open") {
+        // A missing file simply plays nothing.
+        const QString path = LocalPath(file_name_);
+        if (device_type_ == "WaveAudio" && QFileInfo::exists(path)) {
+            effect_.setSource(QUrl::fromLocalFile(path));
+        }
+    } else if (command == "Play") {
+        effect_.setLoopCount(1);
+        effect_.play();
+    } else if (command == "Stop") {
+        effect_.stop();
+    }
+}
+
+}  // namespace kelvoria

@@ -49,17 +49,37 @@ e2e_start_sim() {
 e2e_start_panel_splash() {
   "$PANEL" >"$WORK/panel.out" 2>"$WORK/panel.err" &
   PANEL_PID=$!
-  wait_for 100 xdotool search --onlyvisible --pid "$PANEL_PID" || fail "no splash window"
-  SPLASH=$(xdotool search --onlyvisible --pid "$PANEL_PID" | head -n1)
+  SPLASH=$(find_window --pid "$PANEL_PID") || fail "no splash window"
 }
 
-# Starts the panel and dismisses the splash with a key, as the operator does.
+# Starts the panel and dismisses the splash with a click on its black
+# background (below the logo, left of the web-site line). The click is
+# repeated only while the splash is still there.
 e2e_start_panel() {
   e2e_start_panel_splash
-  xdotool key --window "$SPLASH" space
+  for ((try = 0; try < 10; try++)); do
+    xdotool mousemove --window "$SPLASH" 20 270 click 1 2>/dev/null || true
+    for ((i = 0; i < 20; i++)); do
+      xwininfo -id "$SPLASH" 2>/dev/null | grep -q IsViewable || return 0
+      sleep 0.1
+    done
+  done
+  fail "the splash did not go"
 }
 
-window_of() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+# The first visible window that xdotool's search finds, retried for up to 10 s:
+# a window that vanishes mid-search makes xdotool fail, so try again.
+find_window() {
+  local found
+  for ((i = 0; i < 100; i++)); do
+    found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1) || true
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+window_of() { find_window --name "^$1\$" || fail "no window named '$1'"; }
 
 # Clicks at a point of a window's client area, in pixels.
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }

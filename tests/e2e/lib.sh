@@ -9,13 +9,18 @@ WORK=$(mktemp -d)
 PIDS=()
 PANEL_PID=""
 MAIN_SHELL=$BASHPID
+# The folder that stands for C:\ : empty unless a test puts the sound file there.
+export KELVORIA_DRIVE_C="$WORK/drive-c"
+mkdir -p "$KELVORIA_DRIVE_C"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 cleanup() {
   # Command substitutions must not tear the display down.
   [ "$BASHPID" = "$MAIN_SHELL" ] || return 0
   for pid in $PANEL_PID "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in $PANEL_PID "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$WORK"
+  [ -n "${E2E_KEEP:-}" ] && echo "kept $WORK" >&2 || rm -rf "$WORK"
 }
 trap cleanup EXIT
 
@@ -118,4 +123,42 @@ press_until_panel_ends() {
     xdotool key "$key" >/dev/null 2>&1 || true
     sleep 0.3
   done
+}
+
+# A sound server of the test's own with one null sink, which is therefore the
+# panel's output; its monitor is recorded to $WORK/heard.wav until
+# e2e_stop_sound. The recording starts late by however long the recorder takes
+# to connect, so times in it are reckoned back from its end.
+e2e_start_sound() {
+  if [ -z "${SOUND_SERVER_PID:-}" ]; then
+    eval "$(KELVORIA_PULSE_DIR="$WORK/pulse" bash "$(dirname "${BASH_SOURCE[0]}")/../../scripts/sound-server.sh")"
+    SOUND_SERVER_PID=$(cat "$WORK/pulse/pulse/pid") || fail "no sound server"
+    PIDS+=("$SOUND_SERVER_PID")
+  fi
+  rm -f "$WORK/heard.wav"
+  parecord --latency-msec=20 --device=kelvoria_null.monitor --file-format=wav --channels=1 --rate=8000 \
+    "$WORK/heard.wav" &
+  RECORDER_PID=$!
+  # Recording once a tenth of a second of samples is on disk.
+  wait_for 150 bash -c "[ \$(stat -c %s '$WORK/heard.wav') -gt 1700 ]" || fail "the recorder did not start"
+}
+
+e2e_stop_sound() {
+  RECORD_END=$(now)
+  kill -INT "$RECORDER_PID" 2>/dev/null || true
+  wait "$RECORDER_PID" 2>/dev/null || true
+  RECORD_LENGTH=$(soxi -D "$WORK/heard.wav")
+}
+
+now() { date +%s.%N; }
+
+# Where a moment of wall time ($1, from now) plus $2 seconds falls in the recording.
+heard_at() {
+  awk -v t="$1" -v plus="${2:-0}" -v end="$RECORD_END" -v len="$RECORD_LENGTH" \
+    'BEGIN { at = len - (end - t) + plus; printf "%.3f", at < 0 ? 0 : at }'
+}
+
+# The RMS level of the recording from $1 for $2 seconds, in dBFS ("-inf" when silent).
+heard_level() {
+  sox "$WORK/heard.wav" -n trim "$1" "$2" stats 2>&1 | awk '/^RMS lev dB/ {print $4}'
 }

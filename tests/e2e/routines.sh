@@ -30,7 +30,7 @@ for r in 0 1 2; do
   [ "$first" = "47 80" ] || fail "routine $((r + 1)) began with '$first'"
   click_at "$W" ${buttons[$r]}
   tail_want=${stop_tail[$r]}
-  wait_for 50 bash -c "od -An -v -tx1 '$WORK/line.bin' | tr -s ' \n' ' ' | sed 's/ \$//' | grep -q ' $tail_want\$'" ||
+  wait_for 150 bash -c "od -An -v -tx1 '$WORK/line.bin' | tr -s ' \n' ' ' | sed 's/ \$//' | grep -q ' $tail_want\$'" ||
     fail "routine $((r + 1)) did not stop: line ends '$(since "$start" | rev | cut -d' ' -f1-4 | rev)'"
   sleep 0.3
   size=$(stat -c %s "$WORK/line.bin")

@@ -18,6 +18,7 @@
 #include "bench/measure/process.h"
 #include "bench/measure/report.h"
 #include "bench/measure/session.h"
+#include "bench/measure/summary.h"
 #include "link/command_codes.h"
 #include "ui/form1_layout.h"
 
@@ -111,12 +112,6 @@ std::vector<double> Samples(int n, const auto& measure) {
     return out;
 }
 
-std::string Text(const char* format, auto... values) {
-    char text[512];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) try {
@@ -128,6 +123,7 @@ int main(int argc, char* argv[]) try {
     report.settings = {{"runs", o.runs},
                        {"clicks", o.clicks},
                        {"warm_up_clicks", kWarmUpClicks},
+                       {"press_hold_ms", double(kPressHold.count())},
                        {"idle_seconds", o.idle_seconds},
                        {"busy_wait_limit", kLoopLimit}};
 
@@ -144,13 +140,22 @@ int main(int argc, char* argv[]) try {
         return Ms(Clock::now() - start);
     });
 
+    Findings f;
+    f.runs = o.runs;
+    f.clicks = o.clicks;
+    f.warm_up_clicks = kWarmUpClicks;
+    f.idle_seconds = o.idle_seconds;
+    f.loop_repeats = kLoopRepeats;
+    f.pipe_ms = pipe_ms;
+    f.spawn_ms = spawn_ms;
+
     const Target targets[] = {PanelTarget(o), BaselineTarget(o)};
-    Measured measured[2];
+    Measured* into[] = {&f.panel, &f.baseline};
     // Taking turns spreads the other load on the machine over both alike.
     for (int run = 0; run < o.runs; ++run) {
         for (int t = 0; t < 2; ++t) {
             std::fprintf(stderr, "run %d/%d: %s\n", run + 1, o.runs, targets[t].name.c_str());
-            Session session(targets[t], tools, measured[t]);
+            Session session(targets[t], tools, *into[t]);
             if (run + 1 == o.runs) {
                 session.IdleCpu(std::chrono::seconds(o.idle_seconds));
                 session.Clicks(kWarmUpClicks, o.clicks);
@@ -158,76 +163,14 @@ int main(int argc, char* argv[]) try {
             }
         }
     }
-    std::vector<double> panel_loop, plain_loop;
     for (int i = 0; i < kLoopRepeats; ++i) {
-        panel_loop.push_back(PanelBusyWaitNs(kLoopLimit));
-        plain_loop.push_back(PlainLoopNs(kLoopLimit));
+        f.panel_loop_ns.push_back(PanelBusyWaitNs(kLoopLimit));
+        f.plain_loop_ns.push_back(PlainLoopNs(kLoopLimit));
     }
+    f.sweep_catches = watch.SweepCatches();
     report.load_after = LoadAverage();
 
-    const Measured& p = measured[0];
-    const Measured& b = measured[1];
-    const auto percent = [](const Measured& m) { return m.idle_cpu_ms * 100 / m.idle_wall_ms; };
-    const auto or_none = [](const std::vector<double>& v) {
-        return v.empty() ? std::optional<double>() : Median(v);
-    };
-    report.rows = {
-        {Text("start to first window, ms (median of %d)", o.runs), Median(p.first_window_ms),
-         Median(b.first_window_ms)},
-        {Text("splash press to main window, ms (median of %d)", o.runs), or_none(p.dismiss_ms),
-         std::nullopt},
-        {Text("click to byte, ms, median of %d", o.clicks), Median(p.click_ms), Median(b.click_ms),
-         2},
-        {Text("click to byte, ms, 99th percentile of %d", o.clicks), Quantile(p.click_ms, 0.99),
-         Quantile(b.click_ms, 0.99), 2},
-        {Text("idle CPU over %d s, %% of one core", o.idle_seconds), percent(p), percent(b), 2},
-        {Text("idle CPU over %d s, ms", o.idle_seconds), p.idle_cpu_ms, b.idle_cpu_ms, 0},
-        {"peak resident memory (VmHWM), MiB", p.peak_rss_kib / 1024.0, b.peak_rss_kib / 1024.0},
-        {Text("busy-wait loop, ns per pass (median of %d)", kLoopRepeats), Median(panel_loop),
-         Median(plain_loop), 2},
-    };
-    report.notes = {
-        Text("click to byte runs from writing 'mouseup 1' to the long-running xdotool until the "
-             "byte is read from the pty master; the button is pressed %d ms before, and %d "
-             "warm-up clicks are left out",
-             int(kPressHold.count()), kWarmUpClicks),
-        Text("xdotool's own share: a command round trip through its pipe takes %.2f ms median, "
-             "%.2f ms at the 99th percentile (not subtracted above); starting an xdotool process "
-             "instead would cost %.1f ms median",
-             *Median(pipe_ms), *Quantile(pipe_ms, 0.99), *Median(spawn_ms)),
-        "windows count as on screen when the X server maps them viewable (painting not "
-        "included); the baseline has no splash, so its hand-over is n/a",
-        "busy-wait: the panel's BusyWait on a PanelState (checks each sum for overflow) against "
-        "the same two stored additions a pass on a plain volatile double",
-        "idle CPU is utime+stime from /proc/PID/stat (10 ms ticks) after 1 s of settling; peak "
-        "memory is VmHWM after the clicks",
-    };
-    const int sweeps = watch.SweepCatches();
-    for (const Measured* m : {&p, &b}) {
-        const std::string who = m == &p ? "panel" : "baseline";
-        if (m->dismiss_retries || m->bytes_at_start || m->bytes_on_press || m->click_timeouts ||
-            m->wrong_bytes) {
-            report.notes.push_back(
-                Text("WARNING %s: %d splash presses missed, %d bytes at start, %d bytes on press, "
-                     "%d clicks without a byte, %d wrong bytes",
-                     who.c_str(), m->dismiss_retries, m->bytes_at_start, m->bytes_on_press,
-                     m->click_timeouts, m->wrong_bytes));
-        }
-        report.samples[who] = {{"first_window_ms", m->first_window_ms}, {"click_ms", m->click_ms}};
-        if (!m->dismiss_ms.empty()) {
-            report.samples[who]["splash_to_main_ms"] = m->dismiss_ms;
-        }
-    }
-    if (sweeps) {
-        report.notes.push_back(
-            Text("WARNING: %d windows were seen only by the %d ms sweep, so "
-                 "their times are late by up to that much",
-                 sweeps, int(WindowWatch::kSweep.count())));
-    }
-    report.samples["panel"]["busy_wait_ns"] = panel_loop;
-    report.samples["baseline"]["busy_wait_ns"] = plain_loop;
-    report.samples["xdotool"] = {{"pipe_round_trip_ms", pipe_ms}, {"spawn_ms", spawn_ms}};
-
+    Summarise(f, report);
     PrintTable(report, stdout);
     WriteJson(report, o.json);
     std::printf("\nwritten to %s\n", o.json.c_str());

@@ -75,6 +75,7 @@ void Session::IdleCpu(std::chrono::seconds length) {
     std::this_thread::sleep_for(kSettle);
     m_.bytes_at_start += line_.Drain();
     const double cpu = CpuMs(pid_);
+    m_.startup_cpu_ms = cpu;
     const auto start = Clock::now();
     std::this_thread::sleep_for(length);
     m_.idle_cpu_ms = CpuMs(pid_) - cpu;

@@ -26,6 +26,7 @@ struct Measured {
     std::vector<double> first_window_ms, dismiss_ms, click_ms;
     int dismiss_retries = 0;
     int bytes_at_start = 0, bytes_on_press = 0, click_timeouts = 0, wrong_bytes = 0;
+    double startup_cpu_ms = -1;  // spawn to the start of the idle time
     double idle_cpu_ms = -1, idle_wall_ms = -1;
     long peak_rss_kib = -1;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the controller simulator on a
-# pseudo-terminal and the panel with serial port 1 mapped to it. The
-# simulator prints every byte the panel sends.
+# pseudo-terminal and the panel with serial port 1 mapped to it. The panel
+# opens with its splash; a key hands over to the main window, and the
+# simulator then prints every byte the panel sends.
 #   VIRTUAL_DISPLAY=1 bash scripts/demo.sh   runs it under Xvfb when there is no desktop
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,4 +28,5 @@ fi
 portfile=$(mktemp)
 build/tools/kelvoria-controller-sim --path-file "$portfile" & pids+=($!)
 for _ in $(seq 50); do [ -s "$portfile" ] && break; sleep 0.1; done
+echo "Splash shown: press any key on it (or click its black background) for the main window."
 KELVORIA_PORT1=$(cat "$portfile") build/app/kelvoria-shutter-display

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "routines/busy_wait.h"
 
 namespace kelvoria {
@@ -9,6 +12,7 @@ struct WaitCase {
     double limit;
     double counter_after;  // 1 + 2 x passes
 };
+void PrintTo(const WaitCase& c, std::ostream* os) { *os << "limit " << c.limit << ", counter after " << c.counter_after; }
 
 class BusyWaitTest : public ::testing::TestWithParam<WaitCase> {};
 
@@ -22,7 +26,11 @@ INSTANTIATE_TEST_SUITE_P(Limits, BusyWaitTest,
                          ::testing::Values(WaitCase{7500000, 7500001}, WaitCase{3750000, 3750001},
                                            WaitCase{1875000, 1875001}, WaitCase{3, 5},
                                            WaitCase{2, 3}, WaitCase{1, 3}, WaitCase{0, 1},
-                                           WaitCase{-1, 1}));
+                                           WaitCase{-1, 1}),
+                         [](const ::testing::TestParamInfo<WaitCase>& info) {
+                             const double l = info.param.limit;
+                             return (l < 0 ? "minus_" : "limit_") + std::to_string(static_cast<long long>(l < 0 ? -l : l));
+                         });
 
 }  // namespace
 }  // namespace kelvoria

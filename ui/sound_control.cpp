@@ -24,13 +24,18 @@ QString SoundControl::LocalPath(const QString& windows_path) {
 }
 
 void SoundControl::Command(std::string_view command) {
-    if (command == "Open") {
-        // A missing file simply plays nothing.
+    if (command == "Open" || command == "Play") {
+        // Either starts the file once from its beginning; a missing file
+        // simply plays nothing.
         const QString path = LocalPath(file_name_);
-        if (device_type_ == "WaveAudio" && QFileInfo::exists(path)) {
-            effect_.setSource(QUrl::fromLocalFile(path));
+        if (device_type_ != "WaveAudio" || !QFileInfo::exists(path)) {
+            return;
         }
-    } else if (command == "Play") {
+        const QUrl source = QUrl::fromLocalFile(path);
+        if (effect_.source() != source) {
+            effect_.setSource(source);
+        }
+        effect_.stop();
         effect_.setLoopCount(1);
         effect_.play();
     } else if (command == "Stop") {

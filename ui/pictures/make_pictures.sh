@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the panel's pictures with ImageMagick: the background of the main
 # window (800 x 395, the bank of six shutters on an optical bench) and the
-# 16 x 16 icon. Run from anywhere; writes beside this script.
+# icons. Run from anywhere; writes beside this script.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -21,8 +21,17 @@ eval convert -size 800x395 gradient:'#c9d3dc'-'#8e9aa6' \
   -fill "'#3a424c'" -stroke none -draw "'rectangle 0,330 800,395'" \
   -type TrueColor "PNG24:$here/background.png"
 
-convert -size 16x16 xc:none -fill '#2b3038' -draw 'circle 8,8 8,0' \
-  -fill '#ffff00' -draw 'circle 8,8 8,4' -colors 256 "PNG8:$here/icon.png"
+# The icon: an open shutter, a yellow eye in a dark housing. The window uses
+# the 16 x 16 one; the larger ones are installed for desktops and menus.
+icon() {
+  local size=$1 c=$(($1 / 2))
+  convert -size ${size}x${size} xc:none -fill '#2b3038' -draw "circle $c,$c $c,0" \
+    -fill '#ffff00' -draw "circle $c,$c $c,$((size / 4))" -colors 256 \
+    -define png:exclude-chunks=date,time "PNG8:$2"
+}
+icon 16 "$here/icon.png"
+icon 48 "$here/icon-48.png"
+icon 256 "$here/icon-256.png"
 
 # The splash logo: 147 x 131, 256 colours, six shutter eyes in two rows.
 logo="-fill '#1a2a44' -draw 'roundrectangle 2,2 144,128 12,12'"

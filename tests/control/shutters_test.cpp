@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
+#include <string>
 
 #include "control/exposure.h"
 #include "link/command_codes.h"
@@ -14,6 +16,9 @@ struct ToggleCase {
     int shutter;
     std::uint8_t open_code, close_code;
 };
+void PrintTo(const ToggleCase& c, std::ostream* os) {
+    *os << "shutter " << c.shutter << std::hex << ", open 0x" << int(c.open_code) << ", close 0x" << int(c.close_code);
+}
 
 class ToggleTest : public ::testing::TestWithParam<ToggleCase> {};
 
@@ -44,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(SixShutters, ToggleTest,
                                            ToggleCase{Control::SHUTTER3, 3, 0x84, 0x85},
                                            ToggleCase{Control::SHUTTER4, 4, 0x90, 0x91},
                                            ToggleCase{Control::SHUTTER5, 5, 0x92, 0x93},
-                                           ToggleCase{Control::SHUTTER6, 6, 0x94, 0x95}));
+                                           ToggleCase{Control::SHUTTER6, 6, 0x94, 0x95}),
+                         [](const ::testing::TestParamInfo<ToggleCase>& info) {
+                             return "SHUTTER" + std::to_string(info.param.shutter);
+                         });
 
 TEST(Shutter3, TwoQueuedClicksRunNestedInItsYield) {
     ScriptedHost host;

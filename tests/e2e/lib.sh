@@ -122,7 +122,8 @@ press_until_panel_ends() {
   done
 }
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Milliseconds since the epoch, without starting a process.
+now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
 
 # The message box a given panel shows on a failure.
 box_of() { find_window --all --pid "$1" --name '^Kelvoria Shutter Display$'; }

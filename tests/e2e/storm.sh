@@ -99,7 +99,7 @@ check_alive() {
   kill -0 "$PANEL_PID" 2>/dev/null || fail "the panel ended during the storm: $(cat "$WORK/panel.err")"
   ! grep -q Error "$WORK/panel.err" || fail "the panel reported a failure: $(cat "$WORK/panel.err")"
   local took
-  took=$("$PING" "$W" "$STORM_PING_BOUND_MS") || fail "ping: $took"
+  took=$("$PING" "$W" "$STORM_PING_BOUND_MS" 2>&1) || fail "ping: $took"
   PINGS+=("$took")
   log "ping answered in $took ms"
 }

@@ -61,7 +61,9 @@ int main(int argc, char* argv[]) {
     const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
     const long timeout_ms = std::strtol(argv[2], nullptr, 10);
     int screen_number = 0;
-    xcb_connection_t* c = xcb_connect(nullptr, &screen_number);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(nullptr, &screen_number), &xcb_disconnect);
+    xcb_connection_t* c = connection.get();
     if (xcb_connection_has_error(c)) {
         std::fprintf(stderr, "kelvoria-wm-ping: no display\n");
         return 2;

@@ -107,8 +107,8 @@ int main(int argc, char* argv[]) {
             const auto* answer = reinterpret_cast<const xcb_client_message_event_t*>(event.get());
             if (answer->type == protocols && answer->data.data32[0] == ping &&
                 answer->data.data32[1] == stamp && answer->data.data32[2] == window) {
-                const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
-                    Clock::now() - sent);
+                const auto took =
+                    std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - sent);
                 std::printf("%lld\n", static_cast<long long>(took.count()));
                 return 0;
             }

@@ -28,7 +28,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Waits until a command succeeds, at most $1 tenths of a second.
 wait_for() {
-  local tenths=$1; shift
+  local tenths=$1 i; shift
   for ((i = 0; i < tenths; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
   return 1
 }
@@ -46,6 +46,7 @@ e2e_start_display() {
 e2e_start_sim() {
   "$SIM" --record "$WORK/line.bin" --path-file "$WORK/port" >"$WORK/sim.log" 2>&1 &
   PIDS+=($!)
+  SIM_PID=$!
   wait_for 50 test -s "$WORK/port" || fail "simulator did not start"
   export KELVORIA_PORT1=$(cat "$WORK/port")
 }
@@ -62,6 +63,7 @@ e2e_start_panel_splash() {
 # repeated only while the splash is still there.
 e2e_start_panel() {
   e2e_start_panel_splash
+  local try i
   for ((try = 0; try < 10; try++)); do
     xdotool mousemove --window "$SPLASH" 20 270 click 1 2>/dev/null || true
     for ((i = 0; i < 20; i++)); do
@@ -75,7 +77,7 @@ e2e_start_panel() {
 # The first visible window that xdotool's search finds, retried for up to 10 s:
 # a window that vanishes mid-search makes xdotool fail, so try again.
 find_window() {
-  local found
+  local found i
   for ((i = 0; i < 100; i++)); do
     found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n1) || true
     [ -n "$found" ] && { echo "$found"; return 0; }
@@ -100,7 +102,7 @@ expect_bytes() {
 
 # Waits for the panel to end and checks its status.
 expect_exit() {
-  local want=$1 status=0
+  local want=$1 status=0 i
   for ((i = 0; i < 50; i++)); do kill -0 "$PANEL_PID" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$PANEL_PID" 2>/dev/null && fail "panel still running"
   wait "$PANEL_PID" || status=$?
@@ -116,7 +118,7 @@ colour_at() {
 # Activates a window and presses a key on it, again until the panel has ended:
 # a freshly mapped window may not take the focus at the first try.
 press_until_panel_ends() {
-  local window=$1 key=$2
+  local window=$1 key=$2 i
   for ((i = 0; i < 20; i++)); do
     kill -0 "$PANEL_PID" 2>/dev/null || return 0
     timeout 2 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
@@ -161,4 +163,52 @@ heard_at() {
 # The RMS level of the recording from $1 for $2 seconds, in dBFS ("-inf" when silent).
 heard_level() {
   sox "$WORK/heard.wav" -n trim "$1" "$2" stats 2>&1 | awk '/^RMS lev dB/ {print $4}'
+}
+
+# Milliseconds since the epoch, without starting a process.
+now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
+
+# The message box a given panel shows on a failure.
+box_of() { find_window --all --pid "$1" --name '^Kelvoria Shutter Display$'; }
+
+# Presses Return on a message box once the window manager has given it the
+# focus, then waits for process $2 to end. ENDED_MS is the time from that one
+# key press to the end; fails as soon as it passes $3 milliseconds.
+acknowledge_box() {
+  local box=$1 pid=$2 bound=$3 try start
+  for ((try = 0; try < 20; try++)); do
+    timeout 2 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$box" ] && break
+    sleep 0.2
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$box" ] || fail "the box never took the focus"
+  start=$(now_ms)
+  xdotool key Return
+  while kill -0 "$pid" 2>/dev/null; do
+    ENDED_MS=$(($(now_ms) - start))
+    [ "$ENDED_MS" -le "$bound" ] || fail "process $pid still running $ENDED_MS ms after the box was acknowledged"
+    sleep 0.01
+  done
+  ENDED_MS=$(($(now_ms) - start))
+}
+
+# Reaps an ended process and checks its status: a plain exit, not a signal.
+expect_status() {
+  local pid=$1 want=$2 status=0
+  wait "$pid" || status=$?
+  [ "$status" -lt 128 ] || fail "process $pid ended by signal $((status - 128))"
+  [ "$status" -eq "$want" ] || fail "process $pid ended with status $status, expected $want"
+}
+
+# Fails when a standard-error file shows a crash rather than a plain end.
+expect_no_crash_text() {
+  ! grep -E -i -n "sanitizer|runtime error:|abort|core dump|segmentation|terminate called|assert" "$1" ||
+    fail "crash text in $1"
+}
+
+# True when every byte on the line is one of the fourteen command values:
+# the six open codes, the six close codes, the cycle mark and routine 2's end.
+line_has_only_commands() {
+  ! od -An -v -tx1 "$WORK/line.bin" | tr -s ' \n' '\n' | grep -v '^$' |
+    grep -q -v -x -E '8[0-5]|9[0-5]|47|87'
 }

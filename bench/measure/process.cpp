@@ -41,12 +41,12 @@ bool Reap(pid_t pid, std::chrono::milliseconds within) {
 }
 }  // namespace
 
-pid_t Spawn(const SpawnSpec& spec) {
+pid_t Spawn(const SpawnSpec& launch) {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
         bool overridden = false;
-        for (const auto& extra : spec.extra_env) {
+        for (const auto& extra : launch.extra_env) {
             const auto name = extra.substr(0, extra.find('=') + 1);
             overridden = overridden || entry.rfind(name, 0) == 0;
         }
@@ -54,13 +54,13 @@ pid_t Spawn(const SpawnSpec& spec) {
             env.push_back(entry);
         }
     }
-    env.insert(env.end(), spec.extra_env.begin(), spec.extra_env.end());
+    env.insert(env.end(), launch.extra_env.begin(), launch.extra_env.end());
     std::vector<char*> envp, argv;
     for (auto& e : env) {
         envp.push_back(e.data());
     }
     envp.push_back(nullptr);
-    std::vector<std::string> args = spec.argv;
+    std::vector<std::string> args = launch.argv;
     for (auto& a : args) {
         argv.push_back(a.data());
     }
@@ -68,30 +68,30 @@ pid_t Spawn(const SpawnSpec& spec) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (spec.stdin_fd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, spec.stdin_fd, STDIN_FILENO);
+    if (launch.stdin_fd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, launch.stdin_fd, STDIN_FILENO);
     } else {
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     }
-    if (spec.stdout_fd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, spec.stdout_fd, STDOUT_FILENO);
+    if (launch.stdout_fd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, launch.stdout_fd, STDOUT_FILENO);
     } else {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, spec.output.c_str(),
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, launch.output.c_str(),
                                          O_WRONLY | O_CREAT | O_APPEND, 0644);
     }
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, spec.output.c_str(),
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, launch.output.c_str(),
                                      O_WRONLY | O_CREAT | O_APPEND, 0644);
     pid_t pid = -1;
     const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed) {
-        throw std::runtime_error(spec.argv[0] + ": " + std::strerror(failed));
+        throw std::runtime_error(launch.argv[0] + ": " + std::strerror(failed));
     }
     return pid;
 }
 
-int Run(const SpawnSpec& spec) {
-    const pid_t pid = Spawn(spec);
+int Run(const SpawnSpec& launch) {
+    const pid_t pid = Spawn(launch);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }

@@ -14,9 +14,9 @@ struct SpawnSpec {
     int stdin_fd = -1, stdout_fd = -1;   // pipes to hand over instead, if set
 };
 
-pid_t Spawn(const SpawnSpec& spec);
+pid_t Spawn(const SpawnSpec& launch);
 // Spawns and waits for the end; returns the exit status.
-int Run(const SpawnSpec& spec);
+int Run(const SpawnSpec& launch);
 // SIGTERM, then SIGKILL if it has not ended within a few seconds.
 void Stop(pid_t pid);
 bool Running(pid_t pid);

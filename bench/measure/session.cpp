@@ -29,12 +29,12 @@ std::string MoveTo(unsigned long window, int x, int y) {
 
 Session::Session(const Target& target, Tools tools, Measured& into)
     : target_(target), tools_(tools), m_(into) {
-    SpawnSpec spec;
-    spec.argv = {target.path};
-    spec.extra_env = {"KELVORIA_PORT1=" + line_.Device()};
-    spec.output = tools.log;
+    SpawnSpec launch;
+    launch.argv = {target.path};
+    launch.extra_env = {"KELVORIA_PORT1=" + line_.Device()};
+    launch.output = tools.log;
     const auto spawned = Clock::now();
-    pid_ = Spawn(spec);
+    pid_ = Spawn(launch);
     const auto first = tools_.watch.WaitFor(pid_, "", spawned + kFirstWindowTimeout);
     if (!first) {
         Stop(pid_);

@@ -22,11 +22,11 @@ XdotoolPipe::XdotoolPipe() {
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) {
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
     }
-    SpawnSpec spec;
-    spec.argv = {"xdotool", "-"};
-    spec.stdin_fd = in[0];
-    spec.stdout_fd = out[1];
-    pid_ = Spawn(spec);
+    SpawnSpec launch;
+    launch.argv = {"xdotool", "-"};
+    launch.stdin_fd = in[0];
+    launch.stdout_fd = out[1];
+    pid_ = Spawn(launch);
     close(in[0]);
     close(out[1]);
     to_ = in[1];

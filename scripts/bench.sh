@@ -17,20 +17,9 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+source scripts/virtual-display.sh
 
-Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$WORK/display" >/dev/null 2>&1 &
-PIDS+=($!)
-for ((i = 0; i < 100; i++)); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$WORK/display")"
-openbox >/dev/null 2>&1 &
-PIDS+=($!)
-for ((i = 0; i < 50; i++)); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" ||
-  { echo "openbox did not start" >&2; exit 1; }
+start_virtual_display "$WORK" || exit 1
 
 mkdir -p build/bench
 : >build/bench/measure.log

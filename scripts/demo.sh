@@ -10,23 +10,21 @@ bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
+PIDS=()
+trap 'for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   if [ "${VIRTUAL_DISPLAY:-0}" != 1 ]; then
     echo "No display is available. Run the demo under a virtual display with:" >&2
     echo "  VIRTUAL_DISPLAY=1 bash scripts/demo.sh" >&2
     exit 1
   fi
-  Xvfb :77 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-  export DISPLAY=:77
-  sleep 1
-  openbox >/dev/null 2>&1 & pids+=($!)
-  echo "Panel running on virtual display :77 (screenshot: DISPLAY=:77 import -window root shot.png)"
+  source scripts/virtual-display.sh
+  start_virtual_display "$(mktemp -d)"
+  echo "Panel running on virtual display $DISPLAY (screenshot: DISPLAY=$DISPLAY import -window root shot.png)"
 fi
 
 portfile=$(mktemp)
-build/tools/kelvoria-controller-sim --path-file "$portfile" & pids+=($!)
+build/tools/kelvoria-controller-sim --path-file "$portfile" & PIDS+=($!)
 for _ in $(seq 50); do [ -s "$portfile" ] && break; sleep 0.1; done
 echo "Splash shown: press any key on it (or click its black background) for the main window."
 KELVORIA_PORT1=$(cat "$portfile") build/app/kelvoria-shutter-display

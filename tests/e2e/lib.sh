@@ -2,6 +2,7 @@
 # controller simulator on a pseudo-terminal standing in for port 1, and the
 # real panel. Source it, then call e2e_start.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
 
 : "${PANEL:?PANEL must name the panel executable}"
 : "${SIM:?SIM must name the controller simulator}"
@@ -33,15 +34,7 @@ wait_for() {
   return 1
 }
 
-e2e_start_display() {
-  Xvfb -displayfd 9 -screen 0 1280x800x24 -nolisten tcp 9>"$WORK/display" >/dev/null 2>&1 &
-  PIDS+=($!)
-  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$WORK/display")"
-  openbox >/dev/null 2>&1 &
-  PIDS+=($!)
-  wait_for 50 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q \"window id\"" || fail "openbox did not start"
-}
+e2e_start_display() { start_virtual_display "$WORK" || fail "no virtual display"; }
 
 e2e_start_sim() {
   "$SIM" --record "$WORK/line.bin" --path-file "$WORK/port" >"$WORK/sim.log" 2>&1 &
@@ -59,13 +52,19 @@ e2e_start_panel_splash() {
 }
 
 # Starts the panel and dismisses the splash with a click on its black
-# background (below the logo, left of the web-site line). The click is
-# repeated only while the splash is still there.
+# background (below the logo, left of the web-site line).
 e2e_start_panel() {
   e2e_start_panel_splash
-  local try i
-  for ((try = 0; try < 10; try++)); do
-    xdotool mousemove --window "$SPLASH" 20 270 click 1 2>/dev/null || true
+  dismiss_splash 10 xdotool mousemove --window "$SPLASH" 20 270 click 1
+}
+
+# Runs a command that should dismiss the splash, again (up to $1 times) only
+# while the splash is still there: a fresh window may miss the first one.
+dismiss_splash() {
+  local tries=$1 try i
+  shift
+  for ((try = 0; try < tries; try++)); do
+    "$@" 2>/dev/null || true
     for ((i = 0; i < 20; i++)); do
       xwininfo -id "$SPLASH" 2>/dev/null | grep -q IsViewable || return 0
       sleep 0.1
